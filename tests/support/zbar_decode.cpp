@@ -4,6 +4,9 @@
 
 namespace testsupport {
 
+// In C++ the header puts its C interface into namespace zbar.
+using namespace zbar;
+
 std::vector<std::string> zbar解码(const 灰度图& 图) {
     std::vector<std::string> 结果;
     zbar_image_scanner_t* 扫描器 = zbar_image_scanner_create();

@@ -1,0 +1,246 @@
+#include "qr/encode/matrix_builder.h"
+
+#include "qr/encode/mask.h"
+#include "qr/model/frame.h"
+#include "qr/model/qr_code.h"
+
+namespace qr {
+
+namespace {
+constexpr int32_t 空 = 255;
+constexpr int32_t 类型信息多项式 = 0x537;
+constexpr int32_t 类型信息掩码 = 0x5412;
+constexpr int32_t 版本信息多项式 = 0x1F25;
+
+bool 形状为(const std::vector<std::vector<int32_t>>& 表, size_t 行数, size_t 列数) {
+    if (表.size() != 行数) return false;
+    for (const auto& 行 : 表)
+        if (行.size() != 列数) return false;
+    return true;
+}
+}  // namespace
+
+矩阵应用类::矩阵应用类() : 类名("矩阵应用类") { 初始化图形表(); }
+
+void 矩阵应用类::报告(const char* 方法, const std::string& 信息) const { 抛出异常({类名, 方法, 信息}); }
+
+void 矩阵应用类::初始化图形表() {
+    位置探测图 = {
+        {1, 1, 1, 1, 1, 1, 1}, {1, 0, 0, 0, 0, 0, 1}, {1, 0, 1, 1, 1, 0, 1}, {1, 0, 1, 1, 1, 0, 1},
+        {1, 0, 1, 1, 1, 0, 1}, {1, 0, 0, 0, 0, 0, 1}, {1, 1, 1, 1, 1, 1, 1},
+    };
+    水平分割图 = {{0, 0, 0, 0, 0, 0, 0, 0}};
+    垂直分割图 = {{0}, {0}, {0}, {0}, {0}, {0}, {0}};
+    方位调整标识图 = {
+        {1, 1, 1, 1, 1}, {1, 0, 0, 0, 1}, {1, 0, 1, 0, 1}, {1, 0, 0, 0, 1}, {1, 1, 1, 1, 1},
+    };
+    // The alignment centres come from the same fixed data as the version table, padded
+    // with -1 to seven entries.
+    方位调整坐标表.assign(40, std::vector<int32_t>(7, -1));
+    for (size_t v = 0; v < 40; ++v) {
+        const char* 文本 = 固定表::方位调整坐标[v];
+        if (!*文本) continue;
+        const auto 坐标 = 文本到整数数组(文本, ",").整数组;
+        for (size_t i = 0; i < 坐标.size() && i < 7; ++i) 方位调整坐标表[v][i] = 坐标[i];
+    }
+    类型信息坐标表 = {{8, 0}, {8, 1}, {8, 2}, {8, 3}, {8, 4}, {8, 5}, {8, 7}, {8, 8},
+                     {7, 8}, {5, 8}, {4, 8}, {3, 8}, {2, 8}, {1, 8}, {0, 8}};
+}
+
+void 矩阵应用类::构建矩阵(const 位向量类& 数据位, const 容错级别类& 级别, int32_t 版本, int32_t 掩码,
+                          字节矩阵类& 矩阵) const {
+    清空矩阵(矩阵);
+    插入基本图形(版本, 矩阵);
+    插入类型信息(级别, 掩码, 矩阵);
+    按需插入版本信息(版本, 矩阵);
+    插入数据信息位(数据位, 掩码, 矩阵);
+}
+
+void 矩阵应用类::清空矩阵(字节矩阵类& 矩阵) const { 矩阵.填充(空); }
+
+void 矩阵应用类::插入基本图形(int32_t 版本, 字节矩阵类& 矩阵) const {
+    插入位置探测图和分割图(矩阵);
+    左下角插入黑点(矩阵);
+    // Alignment patterns go before the timing patterns, which then skip their cells.
+    按需插入方位调整标识(版本, 矩阵);
+    插入定位基线(矩阵);
+}
+
+void 矩阵应用类::插入位置探测图和分割图(字节矩阵类& 矩阵) const {
+    const int32_t W = 矩阵.取宽度(), H = 矩阵.取高度();
+    插入位置探测图(0, 0, 矩阵);
+    插入位置探测图(W - 7, 0, 矩阵);
+    插入位置探测图(0, W - 7, 矩阵);
+    插入水平分割图(0, 7, 矩阵);
+    插入水平分割图(W - 8, 7, 矩阵);
+    插入水平分割图(0, W - 8, 矩阵);
+    插入垂直分割图(7, 0, 矩阵);
+    插入垂直分割图(H - 8, 0, 矩阵);
+    插入垂直分割图(7, H - 7, 矩阵);
+}
+
+void 矩阵应用类::插入位置探测图(int32_t x起点, int32_t y起点, 字节矩阵类& 矩阵) const {
+    if (!形状为(位置探测图, 7, 7)) 报告("插入位置探测图", "方位检测标识异常，不是7*7矩阵。");
+    for (int32_t y = 0; y < 7; ++y) {
+        for (int32_t x = 0; x < 7; ++x) {
+            if (!是否为空(矩阵.取值(x起点 + x, y起点 + y)))
+                报告("插入位置探测图", "方位检测标识异常，当前位置有空值。当前行索引：" +
+                                           std::to_string(x起点 + x + 1) + "；列索引：" +
+                                           std::to_string(y起点 + y + 1));
+            矩阵.置值(x起点 + x, y起点 + y, 位置探测图[static_cast<size_t>(y)][static_cast<size_t>(x)]);
+        }
+    }
+}
+
+void 矩阵应用类::插入水平分割图(int32_t x起点, int32_t y起点, 字节矩阵类& 矩阵) const {
+    if (!形状为(水平分割图, 1, 8)) 报告("插入水平分割图", "无效的水平分割图");
+    for (int32_t x = 0; x < 8; ++x) {
+        if (!是否为空(矩阵.取值(x起点 + x, y起点)))
+            报告("插入水平分割图", "矩阵当前操作位数据不为空。i：" + std::to_string(x + 1) +
+                                       "；x：" + std::to_string(x起点) + "；y：" + std::to_string(y起点));
+        矩阵.置值(x起点 + x, y起点, 0);
+    }
+}
+
+void 矩阵应用类::插入垂直分割图(int32_t x起点, int32_t y起点, 字节矩阵类& 矩阵) const {
+    if (!形状为(垂直分割图, 7, 1)) 报告("插入垂直分割图", "无效的垂直分割图");
+    for (int32_t y = 0; y < 7; ++y) {
+        if (!是否为空(矩阵.取值(x起点, y起点 + y)))
+            报告("插入垂直分割图", "矩阵当前操作位数据不为空。i：" + std::to_string(y + 1) +
+                                       "；x：" + std::to_string(x起点) + "；y：" + std::to_string(y起点));
+        矩阵.置值(x起点, y起点 + y, 0);
+    }
+}
+
+void 矩阵应用类::左下角插入黑点(字节矩阵类& 矩阵) const {
+    const int32_t H = 矩阵.取高度();
+    if (矩阵.取值(8, H - 8) == 0) 报告("左下角插入黑点", "空值");
+    矩阵.置值(8, H - 8, 1);
+}
+
+void 矩阵应用类::按需插入方位调整标识(int32_t 版本, 字节矩阵类& 矩阵) const {
+    if (版本 < 2) return;
+    const auto& c = 方位调整坐标表[static_cast<size_t>(版本 - 1)];
+    for (size_t i = 0; i < 7; ++i) {
+        for (size_t j = 0; j < 7; ++j) {
+            const int32_t y = c[i], x = c[j];
+            if (x == -1 || y == -1) continue;
+            // Centres inside the finder patterns are already set and so are left out.
+            if (是否为空(矩阵.取值(x, y))) 插入方位调整标识(x - 2, y - 2, 矩阵);
+        }
+    }
+}
+
+void 矩阵应用类::插入方位调整标识(int32_t x起点, int32_t y起点, 字节矩阵类& 矩阵) const {
+    if (!形状为(方位调整标识图, 5, 5)) 报告("插入方位调整标识", "定位探测图矩阵维度不正确");
+    for (int32_t y = 0; y < 5; ++y) {
+        for (int32_t x = 0; x < 5; ++x) {
+            if (!是否为空(矩阵.取值(x起点 + x, y起点 + y))) 报告("插入方位调整标识", "值为空");
+            矩阵.置值(x起点 + x, y起点 + y, 方位调整标识图[static_cast<size_t>(y)][static_cast<size_t>(x)]);
+        }
+    }
+}
+
+void 矩阵应用类::插入定位基线(字节矩阵类& 矩阵) const {
+    const int32_t W = 矩阵.取宽度();
+    for (int32_t p = 8; p <= W - 9; ++p) {
+        const int32_t 位 = (p + 1) % 2;
+        for (auto [x, y] : {std::pair{p, 6}, std::pair{6, p}}) {
+            const int32_t 值 = 矩阵.取值(x, y);
+            if (!是否为有效值(值)) 报告("插入定位基线", "无效值");
+            if (是否为空(值)) 矩阵.置值(x, y, 位);
+        }
+    }
+}
+
+int32_t 矩阵应用类::取最高位位置(int32_t 值) {
+    int32_t 位数 = 0;
+    while (值 != 0) {
+        值 = 无符号右移(值, 1);
+        ++位数;
+    }
+    return 位数;
+}
+
+int32_t 矩阵应用类::计算BCH码(int32_t 值, int32_t 多项式) {
+    const int32_t m = 取最高位位置(多项式);
+    值 = static_cast<int32_t>(static_cast<uint32_t>(值) << (m - 1));
+    while (取最高位位置(值) >= m)
+        值 ^= static_cast<int32_t>(static_cast<uint32_t>(多项式) << (取最高位位置(值) - m));
+    return 值;
+}
+
+void 矩阵应用类::标记类型信息位(const 容错级别类& 级别, int32_t 掩码, 位向量类& 位) const {
+    if (!二维码类::是否为有效掩码(掩码)) 报告("标记类型信息位", "掩图无效");
+    const int32_t 类型信息 = (级别.取级别位() << 3) | 掩码;
+    位.追加数值位(类型信息, 5);
+    位.追加数值位(计算BCH码(类型信息, 类型信息多项式), 10);
+    位向量类 掩码位;
+    掩码位.追加数值位(类型信息掩码, 15);
+    位向量子类 异或器;
+    异或器.置位向量(位);
+    位 = 异或器.异或(掩码位);
+    if (位.取大小() != 15) 报告("标记类型信息位", "位向量长度不对。");
+}
+
+void 矩阵应用类::插入类型信息(const 容错级别类& 级别, int32_t 掩码, 字节矩阵类& 矩阵) const {
+    const int32_t W = 矩阵.取宽度(), H = 矩阵.取高度();
+    位向量类 位;
+    标记类型信息位(级别, 掩码, 位);
+    for (int32_t i = 0; i < 15; ++i) {
+        const int32_t 值 = 位.取位值(14 - i);
+        const auto& 坐标 = 类型信息坐标表[static_cast<size_t>(i)];
+        矩阵.置值(坐标[0], 坐标[1], 值);
+        if (i < 8) 矩阵.置值(W - 1 - i, 8, 值);
+        else 矩阵.置值(8, H - 15 + i, 值);
+    }
+}
+
+void 矩阵应用类::标记版本信息位(int32_t 版本, 位向量类& 位) const {
+    位.追加数值位(版本, 6);
+    位.追加数值位(计算BCH码(版本, 版本信息多项式), 12);
+    if (位.取大小() != 18) 报告("标记版本信息位", "版本信息不为18位");
+}
+
+void 矩阵应用类::按需插入版本信息(int32_t 版本, 字节矩阵类& 矩阵) const {
+    if (版本 < 7) return;
+    const int32_t H = 矩阵.取高度();
+    位向量类 位;
+    标记版本信息位(版本, 位);
+    int32_t k = 17;
+    for (int32_t i = 0; i < 6; ++i) {
+        for (int32_t j = 0; j < 3; ++j) {
+            const int32_t 值 = 位.取位值(k--);
+            矩阵.置值(i, H - 11 + j, 值);
+            矩阵.置值(H - 11 + j, i, 值);
+        }
+    }
+}
+
+void 矩阵应用类::插入数据信息位(const 位向量类& 数据位, int32_t 掩码, 字节矩阵类& 矩阵) const {
+    const int32_t W = 矩阵.取宽度(), H = 矩阵.取高度();
+    const int32_t 总位数 = 数据位.取大小();
+    const 掩码辅助类 掩码辅助;
+    int32_t n = 0, 方向 = -1, x = W - 1, y = H - 1;
+    while (x > 0) {
+        if (x == 6) x = 5;  // the vertical timing column is never part of a strip
+        while (y >= 0 && y < H) {
+            for (int32_t xx = x; xx >= x - 1; --xx) {
+                if (!是否为空(矩阵.取值(xx, y))) continue;
+                int32_t 位 = 0;  // cells left after the last data bit carry 0 before masking
+                if (n < 总位数) 位 = 数据位.取位值(n++);
+                if (掩码辅助.取数据掩码位(掩码, xx, y)) 位 ^= 1;
+                矩阵.置值(xx, y, 位);
+            }
+            y += 方向;
+        }
+        方向 = -方向;
+        y += 方向;
+        x -= 2;
+    }
+    if (n != 总位数)
+        报告("插入数据信息位", "数据位未被全部填充，n：" + std::to_string(n) + "；位向量大小：" +
+                                   std::to_string(总位数));
+}
+
+}  // namespace qr
