@@ -220,6 +220,7 @@ void 矩阵应用类::按需插入版本信息(int32_t 版本, 字节矩阵类& 
 void 矩阵应用类::插入数据信息位(const 位向量类& 数据位, int32_t 掩码, 字节矩阵类& 矩阵) const {
     const int32_t W = 矩阵.取宽度(), H = 矩阵.取高度();
     const int32_t 总位数 = 数据位.取大小();
+    const auto& 存储 = 数据位.存储();  // read directly: every index below is under 总位数
     const 掩码辅助类 掩码辅助;
     int32_t n = 0, 方向 = -1, x = W - 1, y = H - 1;
     while (x > 0) {
@@ -228,7 +229,10 @@ void 矩阵应用类::插入数据信息位(const 位向量类& 数据位, int32
             for (int32_t xx = x; xx >= x - 1; --xx) {
                 if (!是否为空(矩阵.取值(xx, y))) continue;
                 int32_t 位 = 0;  // cells left after the last data bit carry 0 before masking
-                if (n < 总位数) 位 = 数据位.取位值(n++);
+                if (n < 总位数) {
+                    位 = (存储[static_cast<size_t>(n >> 3)] >> (7 - (n & 7))) & 1;
+                    ++n;
+                }
                 if (掩码辅助.取数据掩码位(掩码, xx, y)) 位 ^= 1;
                 矩阵.置值(xx, y, 位);
             }
