@@ -1,5 +1,7 @@
 #include "qr/encode/matrix_builder.h"
 
+#include <type_traits>
+
 #include "qr/encode/mask.h"
 #include "qr/model/frame.h"
 #include "qr/model/qr_code.h"
@@ -217,23 +219,27 @@ void 矩阵应用类::按需插入版本信息(int32_t 版本, 字节矩阵类& 
     }
 }
 
-void 矩阵应用类::插入数据信息位(const 位向量类& 数据位, int32_t 掩码, 字节矩阵类& 矩阵) const {
+namespace {
+
+// Walks the data cells in zig-zag order and writes the bits, masked by 条件(x, y). Returns
+// how many bits found a cell.
+template <typename 掩码条件>
+int32_t 放置数据位(const 位向量类& 数据位, 字节矩阵类& 矩阵, 掩码条件 条件) {
     const int32_t W = 矩阵.取宽度(), H = 矩阵.取高度();
     const int32_t 总位数 = 数据位.取大小();
     const auto& 存储 = 数据位.存储();  // read directly: every index below is under 总位数
-    const 掩码辅助类 掩码辅助;
     int32_t n = 0, 方向 = -1, x = W - 1, y = H - 1;
     while (x > 0) {
         if (x == 6) x = 5;  // the vertical timing column is never part of a strip
         while (y >= 0 && y < H) {
             for (int32_t xx = x; xx >= x - 1; --xx) {
-                if (!是否为空(矩阵.取值(xx, y))) continue;
+                if (!矩阵应用类::是否为空(矩阵.取值(xx, y))) continue;
                 int32_t 位 = 0;  // cells left after the last data bit carry 0 before masking
                 if (n < 总位数) {
                     位 = (存储[static_cast<size_t>(n >> 3)] >> (7 - (n & 7))) & 1;
                     ++n;
                 }
-                if (掩码辅助.取数据掩码位(掩码, xx, y)) 位 ^= 1;
+                if (条件(xx, y)) 位 ^= 1;
                 矩阵.置值(xx, y, 位);
             }
             y += 方向;
@@ -242,6 +248,32 @@ void 矩阵应用类::插入数据信息位(const 位向量类& 数据位, int32
         y += 方向;
         x -= 2;
     }
+    return n;
+}
+
+}  // namespace
+
+void 矩阵应用类::插入数据信息位(const 位向量类& 数据位, int32_t 掩码, 字节矩阵类& 矩阵) const {
+    const 掩码辅助类 掩码辅助;
+    // One instance of the walk per mask, so the mask condition is decided once per build
+    // rather than once per cell; any other mask goes the general way and is reported there.
+    auto 固定掩码 = [&](auto 常量) {
+        return 放置数据位(数据位, 矩阵, [&](int32_t x, int32_t y) { return 掩码辅助.取数据掩码位(常量, x, y); });
+    };
+    int32_t n = 0;
+    switch (掩码) {
+        case 0: n = 固定掩码(std::integral_constant<int32_t, 0>{}); break;
+        case 1: n = 固定掩码(std::integral_constant<int32_t, 1>{}); break;
+        case 2: n = 固定掩码(std::integral_constant<int32_t, 2>{}); break;
+        case 3: n = 固定掩码(std::integral_constant<int32_t, 3>{}); break;
+        case 4: n = 固定掩码(std::integral_constant<int32_t, 4>{}); break;
+        case 5: n = 固定掩码(std::integral_constant<int32_t, 5>{}); break;
+        case 6: n = 固定掩码(std::integral_constant<int32_t, 6>{}); break;
+        case 7: n = 固定掩码(std::integral_constant<int32_t, 7>{}); break;
+        default:
+            n = 放置数据位(数据位, 矩阵, [&](int32_t x, int32_t y) { return 掩码辅助.取数据掩码位(掩码, x, y); });
+    }
+    const int32_t 总位数 = 数据位.取大小();
     if (n != 总位数)
         报告("插入数据信息位", "数据位未被全部填充，n：" + std::to_string(n) + "；位向量大小：" +
                                    std::to_string(总位数));
