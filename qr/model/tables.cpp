@@ -13,7 +13,8 @@ void 模式类::置模式信息(const std::vector<int32_t>& 位数表, int32_t �
 int32_t 模式类::取计数位数(const 版本类& 版本) const {
     const int32_t v = 版本.取版本号();
     const size_t 档 = v <= 9 ? 0 : (v <= 26 ? 1 : 2);
-    return 计数位数表[档];
+    // The empty mode has no widths; answering 0 beats reading past its list.
+    return 档 < 计数位数表.size() ? 计数位数表[档] : 0;
 }
 
 void 容错级别类::置级别信息(int32_t 新序号, int32_t 位, const std::string& 名) {

@@ -49,6 +49,7 @@ TEST_F(固定表, 按位取模式) {
         EXPECT_EQ(m.取模式位(), *e.名 ? e.位 : 0) << e.位;
         EXPECT_EQ(m.取计数位数表().empty(), !*e.名) << e.位;
     }
+    EXPECT_EQ(码.按位取模式(8).取计数位数(码.取版本_通过版本号(1)), 0) << "the empty mode has no widths";
 }
 
 TEST_F(固定表, 级别序号与级别位不同) {
