@@ -1,5 +1,6 @@
 #include "app/platform/list_box.h"
 
+#include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QSignalBlocker>
 
@@ -7,12 +8,14 @@ namespace app {
 
 ListBox::ListBox(QWidget* 父) : QListWidget(父) {
     setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(this, &QListWidget::currentRowChanged, this, &ListBox::itemChosen);
+    // The selection, not the current row: a mouse press moves the current row before it
+    // selects, so "current row changed" arrives while the old row is still the selected one.
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { emit itemChosen(); });
 }
 
 int ListBox::取选中项() const {
-    const QListWidgetItem* 项 = currentItem();
-    return 项 && 项->isSelected() ? currentRow() : -1;
+    const QList<QListWidgetItem*> 选中 = selectedItems();
+    return 选中.isEmpty() ? -1 : row(选中.first());
 }
 
 void ListBox::置选中项(int 行) {
@@ -21,13 +24,10 @@ void ListBox::置选中项(int 行) {
 }
 
 void ListBox::mousePressEvent(QMouseEvent* 事件) {
-    const int 之前 = currentRow();
-    const bool 之前已选 = 取选中项() >= 0;
+    const int 之前 = 取选中项();
     QListWidget::mousePressEvent(事件);
-    // A press that changed the row was reported through currentRowChanged already.
-    const QListWidgetItem* 项 = itemAt(事件->position().toPoint());
-    if (项 && row(项) == 之前 && currentRow() == 之前 && (之前已选 || 取选中项() >= 0))
-        emit itemChosen();
+    // Choosing the selected row again changes no selection, but it is a choice all the same.
+    if (itemAt(事件->position().toPoint()) && 取选中项() == 之前 && 之前 >= 0) emit itemChosen();
 }
 
 }  // namespace app
