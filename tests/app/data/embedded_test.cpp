@@ -2,12 +2,12 @@
 // byte layout, the reader on it, and that the build-time generator reproduces them exactly.
 #include <gtest/gtest.h>
 
-#include <QBuffer>
+#include <QFile>
 #include <QImage>
-#include <QImageReader>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdint>
 #include <set>
 #include <span>
@@ -120,7 +120,7 @@ struct 字段 {
     uint32_t 值;
 };
 
-TEST(EmbeddedCarouselStream, HasTheSpecifiedLengthAndHeaders) {
+TEST(EmbeddedCarouselStream, HasItsFixedLengthAndHeaderFields) {
     const auto b = 字节(app::data::轮播图像列表());
     ASSERT_EQ(b.size(), 流字节);
     const std::vector<uint8_t> 开头{'M', 'I', 'T', 'L', 0x00, 0x00, 0x00, 0xFF, 'I', 'L'};
@@ -178,7 +178,7 @@ protected:
     }
     // Frame k's pixel (x, y) as stored in the colour bitmap: B, G, R, A.
     static const uint8_t* 原色(int k, int x, int y) {
-        const size_t X = 266 * static_cast<size_t>(k % 4 ) + static_cast<size_t>(x);
+        const size_t X = 266 * static_cast<size_t>(k % 4) + static_cast<size_t>(x);
         const size_t Y = 270 * static_cast<size_t>(k / 4) + static_cast<size_t>(y);
         return 视图().data() + 颜色像素位置 + (2429 - Y) * 颜色行 + 4 * X;
     }
