@@ -84,6 +84,7 @@ std::string 批量文件名(const std::string& 目录, size_t 行号, 输出格�
 }
 
 int 运行批量(const 选项& 选, 输出格式 格式) {
+    // Splitting before any conversion is safe for GBK too: its second bytes are 0x40 and up.
     const std::vector<std::string> 行组 = 分行(读取全部(*选.批量文件));
     建目录(选.输出);
     进度条 条(行组.size());

@@ -2,8 +2,11 @@
 
 #include <png.h>
 
-#include <regex>
+#include <algorithm>
+#include <cctype>
+#include <charconv>
 #include <sstream>
+#include <string_view>
 
 namespace clitest {
 
@@ -26,10 +29,27 @@ std::optional<灰度图> 读PNG(const std::string& 文件) {
 
 namespace {
 
+// The text between name=" and the next quote in a tag.
+std::optional<std::string> 属性文本(const std::string& 标签, const std::string& 名) {
+    const std::string 键 = " " + 名 + "=\"";
+    auto 起 = 标签.find(键);
+    if (起 == std::string::npos) return std::nullopt;
+    起 += 键.size();
+    auto 止 = 标签.find('"', 起);
+    if (止 == std::string::npos) return std::nullopt;
+    return 标签.substr(起, 止 - 起);
+}
+
+std::optional<int> 读整数(std::string_view 文本) {
+    int 值 = 0;
+    auto [停处, 错误] = std::from_chars(文本.data(), 文本.data() + 文本.size(), 值);
+    if (文本.empty() || 错误 != std::errc() || 停处 != 文本.data() + 文本.size()) return std::nullopt;
+    return 值;
+}
+
 std::optional<int> 属性(const std::string& 标签, const std::string& 名) {
-    std::smatch 匹配;
-    if (!std::regex_search(标签, 匹配, std::regex("\\b" + 名 + "=\"(-?[0-9]+)\""))) return std::nullopt;
-    return std::stoi(匹配[1]);
+    auto 文本 = 属性文本(标签, 名);
+    return 文本 ? 读整数(*文本) : std::nullopt;
 }
 
 std::optional<std::string> 首个标签(const std::string& 文本, const std::string& 名) {
@@ -42,20 +62,50 @@ struct 矩形 {
     int x0, y0, x1, y1;
 };
 
-// Subpaths "M x y h a v b h c z" with c = -a: axis-aligned rectangles only.
-std::optional<std::vector<矩形>> 读路径(const std::string& d) {
-    std::vector<矩形> 结果;
-    static const std::regex 片段("M(-?[0-9]+) (-?[0-9]+)h(-?[0-9]+)v(-?[0-9]+)h(-?[0-9]+)z");
-    size_t 读过 = 0;
-    for (auto it = std::sregex_iterator(d.begin(), d.end(), 片段); it != std::sregex_iterator(); ++it) {
-        const auto& m = *it;
-        if (static_cast<size_t>(m.position()) != 读过) return std::nullopt;
-        读过 += static_cast<size_t>(m.length());
-        int x = std::stoi(m[1]), y = std::stoi(m[2]), a = std::stoi(m[3]), b = std::stoi(m[4]), c = std::stoi(m[5]);
-        if (a <= 0 || b <= 0 || c != -a) return std::nullopt;
-        结果.push_back({x, y, x + a, y + b});
+// Reads "M x y h a v b h c z" pieces with c = -a: axis-aligned rectangles only.
+class 路径读者 {
+public:
+    explicit 路径读者(std::string_view d) : 余(d) {}
+    bool 完() const { return 余.empty(); }
+    bool 字(char c) {
+        if (余.empty() || 余.front() != c) return false;
+        余.remove_prefix(1);
+        return true;
     }
-    if (读过 != d.size()) return std::nullopt;
+    std::optional<int> 数() {
+        size_t n = 0;
+        while (n < 余.size() && (std::isdigit(static_cast<unsigned char>(余[n])) || (n == 0 && 余[n] == '-'))) ++n;
+        auto 值 = 读整数(余.substr(0, n));
+        余.remove_prefix(n);
+        return 值;
+    }
+    std::optional<矩形> 矩形片() {
+        if (!字('M')) return std::nullopt;
+        auto x = 数();
+        if (!字(' ')) return std::nullopt;
+        auto y = 数();
+        if (!字('h')) return std::nullopt;
+        auto a = 数();
+        if (!字('v')) return std::nullopt;
+        auto b = 数();
+        if (!字('h')) return std::nullopt;
+        auto c = 数();
+        if (!字('z') || !x || !y || !a || !b || !c || *a <= 0 || *b <= 0 || *c != -*a) return std::nullopt;
+        return 矩形{*x, *y, *x + *a, *y + *b};
+    }
+
+private:
+    std::string_view 余;
+};
+
+std::optional<std::vector<矩形>> 读路径(std::string_view d) {
+    std::vector<矩形> 结果;
+    路径读者 读者(d);
+    while (!读者.完()) {
+        auto 片 = 读者.矩形片();
+        if (!片) return std::nullopt;
+        结果.push_back(*片);
+    }
     return 结果;
 }
 
@@ -71,9 +121,8 @@ std::optional<灰度图> 画SVG(const std::string& 文本) {
     if (属性(*底, "width") != 宽 || 属性(*底, "height") != 高 || 属性(*底, "x") != 0 || 属性(*底, "y") != 0 ||
         底->find("fill=\"#ffffff\"") == std::string::npos || 路径->find("fill=\"#000000\"") == std::string::npos)
         return std::nullopt;
-    std::smatch 匹配;
-    if (!std::regex_search(*路径, 匹配, std::regex(" d=\"([^\"]*)\""))) return std::nullopt;
-    auto 矩形组 = 读路径(匹配[1]);
+    auto d = 属性文本(*路径, "d");
+    auto 矩形组 = d ? 读路径(*d) : std::nullopt;
     if (!矩形组) return std::nullopt;
 
     灰度图 图;
