@@ -144,7 +144,12 @@ bool 是二进制格式(输出格式 格式) { return 查格式(格式).二进�
             case 'h': 选.帮助 = true; break;
             case 选项版本: 选.版本 = true; break;
             case ':': throw 用法错误("option '" + 出错选项(argv) + "' needs a value");
-            default: throw 用法错误("unknown option '" + 出错选项(argv) + "'");
+            default:
+                // getopt names a known long option in optopt, an unknown one with 0.
+                if (std::string_view 原文 = argv[optind - 1];
+                    optopt != 0 && 原文.rfind("--", 0) == 0 && 原文.find('=') != std::string_view::npos)
+                    throw 用法错误("option '" + 出错选项(argv) + "' takes no value");
+                throw 用法错误("unknown option '" + 出错选项(argv) + "'");
         }
     }
     if (选.帮助 || 选.版本) return 选;

@@ -93,8 +93,10 @@ TEST_F(工具测试, UsageErrorsGiveStatusTwoAndAHint) {
 
 TEST_F(工具测试, UsageMessagesNameTheFault) {
     EXPECT_EQ(运行工具({"-s", "12a", "X"}).错误.rfind("xilaixia-qr: invalid size '12a'", 0), 0u);
+    EXPECT_EQ(运行工具({"--colour=red", "X"}).错误.rfind("xilaixia-qr: unknown option '--colour'", 0), 0u);
     EXPECT_EQ(运行工具({"--colour", "X"}).错误.rfind("xilaixia-qr: unknown option '--colour'", 0), 0u);
     EXPECT_EQ(运行工具({"X", "-l"}).错误.rfind("xilaixia-qr: option '-l' needs a value", 0), 0u);
+    EXPECT_EQ(运行工具({"--info=yes", "X"}).错误.rfind("xilaixia-qr: option '--info' takes no value", 0), 0u);
     EXPECT_EQ(运行工具({"-t", "gif", "X"}).错误.rfind("xilaixia-qr: unknown format 'gif'", 0), 0u);
 }
 
