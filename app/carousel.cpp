@@ -1,6 +1,5 @@
 #include "app/carousel.h"
 
-#include <QThread>
 #include <QtGlobal>
 
 #include <span>
@@ -26,22 +25,19 @@ bool 轮播::启动(const QByteArray& 流) {
         return false;
     }
     轮播标志_ = 1;
-    线程_ = 启动线程([this] { 线程例程(); });
+    线程_ = 启动线程([this](const 工作线程& 线程) { 线程例程(线程); });
     return true;
 }
 
 void 轮播::停止() {
     if (!线程_) return;
-    线程_->requestInterruption();
-    线程_->quit();  // ends the wait's event loop, now or as soon as it starts
-    线程_->wait();
+    线程_->停止();  // cuts the five-second wait short
     线程_.reset();
 }
 
-void 轮播::线程例程() {
+void 轮播::线程例程(const 工作线程& 线程) {
     随机数发生器 随机;  // seeded from the tick count
-    QThread* 本线程 = QThread::currentThread();
-    while (轮播标志_ == 1 && !本线程->isInterruptionRequested()) {
+    while (轮播标志_ == 1 && !线程.已请求停止()) {
         const std::vector<uint8_t> 帧 = 列表_->帧到BMP(轮播抽帧(随机));
         QByteArray 字节(reinterpret_cast<const char*>(帧.data()), static_cast<qsizetype>(帧.size()));
         // The widget belongs to the receiver's thread: only a queued call may touch it.

@@ -5,7 +5,6 @@
 #include <QByteArray>
 #include <QObject>
 
-#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -13,8 +12,6 @@
 
 #include "app/image_list.h"
 #include "app/platform/runtime.h"
-
-class QThread;
 
 namespace app {
 
@@ -42,7 +39,7 @@ public:
     int32_t 取轮播标志() const { return 轮播标志_; }
 
 private:
-    void 线程例程();
+    void 线程例程(const 工作线程& 线程);
 
     QObject* 接收者_;
     交付函数 交付_;
@@ -51,7 +48,7 @@ private:
     int32_t 轮播标志_ = 0;
     QByteArray 流_;  // kept alive for as long as the list may read it
     std::optional<图像列表> 列表_;
-    std::unique_ptr<QThread> 线程_;
+    std::unique_ptr<工作线程> 线程_;
 };
 
 }  // namespace app

@@ -82,10 +82,35 @@ bool 消息延时(int32_t 间隔, int64_t 单位) {
 
 void 处理事件() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
-std::unique_ptr<QThread> 启动线程(std::function<void()> 例程) {
-    std::unique_ptr<QThread> 线程(QThread::create(std::move(例程)));
-    线程->start();
-    return 线程;
+工作线程::工作线程(std::function<void(const 工作线程&)> 例程)
+    : 线程_([this, 例程 = std::move(例程)] { 运行(例程); }) {}
+
+工作线程::~工作线程() { 停止(); }
+
+void 工作线程::运行(const std::function<void(const 工作线程&)>& 例程) {
+    {
+        const std::lock_guard 锁(锁_);
+        线程对象_ = QThread::currentThread();
+        // Asked to stop before it ran: its first wait must not block either.
+        if (已请求停止()) 线程对象_->exit();
+    }
+    例程(*this);
+    const std::lock_guard 锁(锁_);
+    线程对象_ = nullptr;  // Qt releases it with the thread
+}
+
+void 工作线程::停止() {
+    停止_.store(true, std::memory_order_release);
+    {
+        const std::lock_guard 锁(锁_);
+        // Ends the thread's event loops now, and makes any later one return at once.
+        if (线程对象_) 线程对象_->exit();
+    }
+    if (线程_.joinable()) 线程_.join();
+}
+
+std::unique_ptr<工作线程> 启动线程(std::function<void(const 工作线程&)> 例程) {
+    return std::make_unique<工作线程>(std::move(例程));
 }
 
 uint32_t 滴答计数() {
