@@ -15,7 +15,7 @@ packages=(
   # window
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-wqy-microhei fonts-arphic-ukai
-  xvfb xauth xclip x11-utils
+  xvfb xauth xclip x11-utils xdotool
   # benchmark peers
   libqrencode-dev libqrcodegencpp-dev
   # sanitizers, fuzzing, memcheck
