@@ -77,6 +77,11 @@ void 编码类::编码(const std::string& 内容, const 容错级别类& 级别,
     位向量子类 连接器;
     字节矩阵类 矩阵;
 
+    // Even digits take more than three bits each, so no version holds a content of more
+    // than three bytes per codeword of version 40. Such a content gets 初始化二维码's
+    // report before its bits are counted: from 2^28 bytes on the 32-bit bit count wraps
+    // round and the content came out as a small symbol.
+    if (内容.size() > 3 * static_cast<size_t>(版本表->back().取总码字数())) 报告("初始化二维码", "");
     const 模式类 模式 = 选择模式(内容);
     追加数据字节(内容, 模式, 数据位);
     初始化二维码(数据位.取字节数(), 级别, 模式, 记录);
