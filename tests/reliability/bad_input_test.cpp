@@ -39,11 +39,11 @@ struct 情形 {
     std::string 标准输出到;  // a device for standard output instead of a file
 };
 
-// A run that must fail with this status and exactly this standard error.
 std::function<std::string()> 固定(std::string 文本) {
     return [文本 = std::move(文本)] { return 文本; };
 }
 
+// A run that must fail with this status and exactly this standard error.
 情形 错(std::string 名称, std::vector<std::string> 参数, int 状态, std::string 错误,
        std::function<std::string()> 输入 = 固定("")) {
     return {std::move(名称), std::move(参数), std::move(输入), 状态, std::move(错误), std::nullopt, ""};
