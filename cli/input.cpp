@@ -84,17 +84,28 @@ std::string GBK到UTF8(std::string_view 原文) {
 
 }  // namespace
 
-std::string 读取全部(const std::string& 路径) {
-    if (路径 == "-") {
-        std::string 结果((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
-        if (std::cin.bad()) throw 文件错误("cannot read standard input");
-        return 结果;
+namespace {
+
+// Reads a stream to its end. The standard library throws out of the read itself for some
+// errors (a directory opened as a file), so those end in our message as well; 名称 is what
+// the message calls the source, and the system's reason follows when it gave one.
+std::string 读到末尾(std::istream& 流, const std::string& 名称) {
+    errno = 0;
+    try {
+        std::string 结果((std::istreambuf_iterator<char>(流)), std::istreambuf_iterator<char>());
+        if (!流.bad()) return 结果;
+    } catch (const std::ios_base::failure&) {
     }
+    throw 文件错误("cannot read " + 名称 + (errno ? std::string(": ") + std::strerror(errno) : ""));
+}
+
+}  // namespace
+
+std::string 读取全部(const std::string& 路径) {
+    if (路径 == "-") return 读到末尾(std::cin, "standard input");
     std::ifstream 文件(路径, std::ios::binary);
     if (!文件) throw 文件错误("cannot open '" + 路径 + "': " + std::strerror(errno));
-    std::string 结果((std::istreambuf_iterator<char>(文件)), std::istreambuf_iterator<char>());
-    if (文件.bad()) throw 文件错误("cannot read '" + 路径 + "': " + std::strerror(errno));
-    return 结果;
+    return 读到末尾(文件, "'" + 路径 + "'");
 }
 
 std::string 去掉末尾换行(std::string 文本) {

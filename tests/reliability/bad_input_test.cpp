@@ -235,7 +235,7 @@ TEST_P(坏输入测试, ExitStatusAndMessage) {
     const std::string 输出 = (目录.路径() / "out.bmp").string();
     const auto 展开 = [&](const std::string& 文本) { return 代入(代入(文本, "{out}", 输出), "{dir}", 目录.路径()); };
 
-    进程请求 请求{{XLX_QR_TOOL}, 例.标准输入(), 例.标准输出到};
+    进程请求 请求{{XLX_QR_TOOL}, 例.标准输入(), 例.标准输出到, {}};
     for (const auto& 参数 : 例.参数) 请求.命令.push_back(展开(参数));
     const 进程结果 结果 = 运行进程(请求);
 

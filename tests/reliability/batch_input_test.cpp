@@ -30,7 +30,7 @@ protected:
 
     进程结果 运行(std::vector<std::string> 参数) const {
         参数.insert(参数.begin(), XLX_QR_TOOL);
-        return 运行进程({参数, "", ""});
+        return 运行进程({参数, "", "", {}});
     }
     std::vector<std::string> 写出的文件() const {
         std::vector<std::string> 名;

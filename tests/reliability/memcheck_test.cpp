@@ -47,7 +47,7 @@ TEST_P(内存检查测试, NoErrorsAndNoLeaks) {
     进程请求 请求{{XLX_VALGRIND, "--tool=memcheck", "--error-exitcode=" + std::to_string(valgrind发现),
                    "--leak-check=full", "--errors-for-leak-kinds=definite,indirect", "--track-origins=yes",
                    "--log-file=" + 日志, XLX_QR_TOOL},
-                  例.标准输入, ""};
+                  例.标准输入, "", {}};
     for (std::string 参数 : 例.参数) {
         if (auto 处 = 参数.find("{dir}"); 处 != std::string::npos) 参数.replace(处, 5, 目录.路径().string());
         请求.命令.push_back(参数);
