@@ -68,7 +68,15 @@ bool 是有效UTF8(std::string_view 文本) {
     return true;
 }
 
-编码类::编码类() : 类名("编码类"), 字母数字表(文本到整数数组(字母数字表文本, ",").整数组) {}
+namespace {
+// Parsed once: an encoder is made for every call of the entry.
+const std::vector<int32_t>& 解析后的字母数字表() {
+    static const std::vector<int32_t> 表 = 文本到整数数组(字母数字表文本, ",").整数组;
+    return 表;
+}
+}  // namespace
+
+编码类::编码类() : 类名("编码类"), 字母数字表(解析后的字母数字表()) {}
 
 void 编码类::报告(const char* 方法, const std::string& 信息) const { 抛出异常({类名, 方法, 信息}); }
 

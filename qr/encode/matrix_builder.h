@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -45,12 +46,18 @@ private:
     using 表 = std::vector<std::vector<int32_t>>;
     [[noreturn]] void 报告(const char* 方法, const std::string& 信息) const;
 
-    表 位置探测图;
-    表 水平分割图;
-    表 垂直分割图;
-    表 方位调整标识图;
-    表 方位调整坐标表;
-    表 类型信息坐标表;
+    struct 图形表集 {
+        表 位置探测图;
+        表 水平分割图;
+        表 垂直分割图;
+        表 方位调整标识图;
+        表 方位调整坐标表;
+        表 类型信息坐标表;
+    };
+    // The fixed tables are made once for the process and shared by every builder: nothing
+    // writes them, so copies of a builder still behave as separate values, and making a
+    // builder (twice per encode) costs no parsing.
+    std::shared_ptr<const 图形表集> 图形表;
     std::string 类名;
 };
 
