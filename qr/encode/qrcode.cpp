@@ -96,12 +96,13 @@ std::vector<uint8_t> 创建二维码(const std::string& 内容, const std::optio
     字节矩阵类 输出;
     输出.置尺寸(布局.输出宽度, 布局.输出高度);
     const int32_t m = 布局.倍数;
+    // Each module row is drawn into its first pixel row and copied to the other m - 1.
     for (int32_t y = 0; y < 符号高; ++y) {
-        for (int32_t x = 0; x < 符号宽; ++x) {
-            if (输入.取值(x, y) != 1) continue;  // the output starts all light
-            for (int32_t j = 0; j < m; ++j)
-                for (int32_t i = 0; i < m; ++i) 输出.置值(布局.左边距 + x * m + i, 布局.上边距 + y * m + j, 1);
-        }
+        uint8_t* 首行 = 输出.可写行(布局.上边距 + y * m) + 布局.左边距;
+        for (int32_t x = 0; x < 符号宽; ++x)
+            if (输入.取值(x, y) == 1) std::fill_n(首行 + static_cast<ptrdiff_t>(x) * m, m, uint8_t{1});
+        for (int32_t j = 1; j < m; ++j)
+            std::copy_n(首行, static_cast<size_t>(符号宽) * m, 输出.可写行(布局.上边距 + y * m + j) + 布局.左边距);
     }
     return 输出;
 }

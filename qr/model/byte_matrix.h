@@ -34,6 +34,7 @@ public:
     const std::string& 取类名() const { return 类名; }
     // Read-only view of the cells, row after row, for loops that must not copy the grid.
     const uint8_t* 行(int32_t y) const { return 字节网格.data() + static_cast<size_t>(y) * 网格列数; }
+    uint8_t* 可写行(int32_t y) { return 字节网格.data() + static_cast<size_t>(y) * 网格列数; }
 
 private:
     std::string 类名;
