@@ -1,7 +1,9 @@
 #include "qr/encode/mask.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 #include "qr/model/frame.h"
 #include "qr/model/qr_code.h"
@@ -57,35 +59,43 @@ int32_t 掩码辅助类::计算惩罚规则2(const 字节矩阵类& 矩阵) cons
 
 namespace {
 
-// 1:1:3:1:1 dark-light pattern that looks like a finder pattern.
-constexpr uint8_t 探测形[7] = {1, 0, 1, 1, 1, 0, 1};
+// The 1:1:3:1:1 finder-like shape with four light cells before it, and with four after it,
+// as 11-cell windows read oldest cell first.
+constexpr uint32_t 前浅探测形 = 0b00001011101;
+constexpr uint32_t 后浅探测形 = 0b10111010000;
+constexpr uint32_t 窗口掩码 = 0x7FF;
 
-// Whether the shape starts at cell p, the 位置-th of a line of 长度 cells read with the
-// given stride, with four light cells after it or before it. Stops at the first failing
-// part, so no cell outside the line is read.
-inline bool 有探测形(const uint8_t* p, ptrdiff_t 步长, int32_t 位置, int32_t 长度) {
-    if (位置 + 6 >= 长度) return false;
-    for (int32_t i = 0; i < 7; ++i)
-        if (p[i * 步长] != 探测形[i]) return false;
-    auto 全浅 = [&](int32_t 从, int32_t 到) {
-        for (int32_t i = 从; i <= 到; ++i)
-            if (p[i * 步长] != 0) return false;
-        return true;
-    };
-    return (位置 + 10 < 长度 && 全浅(7, 10)) || (位置 - 4 >= 0 && 全浅(-4, -1));
-}
+// Scores one line, fed cell by cell. After cell k the window holds cells k-10..k: it shows
+// the shape starting at k-6 with light cells before it, or the shape starting at k-10
+// with light cells after it. A shape with light cells on both sides was already counted
+// by the first test, four cells earlier, so the second test skips it. Cells other than 0
+// and 1 match nothing.
+struct 探测形扫描 {
+    uint32_t 深 = 0, 非二值 = 0, 前浅命中 = 0;
+    int32_t 读入(int32_t k, uint8_t 值) {
+        深 = ((深 << 1) | (值 == 1)) & 窗口掩码;
+        非二值 = ((非二值 << 1) | (值 > 1)) & 窗口掩码;
+        const bool 满窗 = k >= 10 && 非二值 == 0;
+        const bool 前浅 = 满窗 && 深 == 前浅探测形;
+        前浅命中 = (前浅命中 << 1) | 前浅;
+        const bool 后浅 = 满窗 && 深 == 后浅探测形 && !(前浅命中 & (1u << 4));
+        return 40 * (前浅 + 后浅);
+    }
+};
 
 }  // namespace
 
 int32_t 掩码辅助类::计算惩罚规则3(const 字节矩阵类& 矩阵) const {
     const int32_t W = 矩阵.取宽度(), H = 矩阵.取高度();
     int32_t 惩罚 = 0;
+    // Rows one by one, and all columns at once while walking down the rows.
+    std::vector<探测形扫描> 列(static_cast<size_t>(std::max(W, 0)));
     for (int32_t y = 0; y < H; ++y) {
         const uint8_t* 行 = 矩阵.行(y);
+        探测形扫描 横;
         for (int32_t x = 0; x < W; ++x) {
-            if (行[x] != 1) continue;  // both shapes start with a dark cell
-            if (有探测形(行 + x, 1, x, W)) 惩罚 += 40;
-            if (有探测形(行 + x, W, y, H)) 惩罚 += 40;
+            惩罚 += 横.读入(x, 行[x]);
+            惩罚 += 列[static_cast<size_t>(x)].读入(y, 行[x]);
         }
     }
     return 惩罚;

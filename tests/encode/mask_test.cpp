@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "qr/encode/mask.h"
 #include "tests/support/expect_report.h"
 
@@ -87,6 +89,53 @@ TEST(掩码, 规则2数每个同色二乘二) {
     EXPECT_EQ(辅助.计算惩罚规则2(矩阵({"110", "110", "001"})), 3);
     EXPECT_EQ(辅助.计算惩罚规则2(矩阵({"111", "111", "111"})), 12);
     EXPECT_EQ(辅助.计算惩罚规则2(矩阵({"10", "01"})), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// Rule 3 transcribed cell by cell, as the reference for the scanning implementation.
+int32_t 规则3参考(const qr::字节矩阵类& m) {
+    const int32_t W = m.取宽度(), H = m.取高度();
+    const int 形[7] = {1, 0, 1, 1, 1, 0, 1};
+    auto 找到 = [&](int32_t x, int32_t y, int32_t dx, int32_t dy, int32_t 位置, int32_t 长度) {
+        auto 值 = [&](int32_t i) { return m.取值(x + i * dx, y + i * dy); };
+        if (位置 + 6 >= 长度) return false;
+        for (int i = 0; i < 7; ++i)
+            if (值(i) != 形[i]) return false;
+        bool 后 = 位置 + 10 < 长度, 前 = 位置 - 4 >= 0;
+        for (int i = 7; 后 && i <= 10; ++i) 后 = 值(i) == 0;
+        for (int i = -4; 前 && i <= -1; ++i) 前 = 值(i) == 0;
+        return 后 || 前;
+    };
+    int32_t 分 = 0;
+    for (int32_t y = 0; y < H; ++y)
+        for (int32_t x = 0; x < W; ++x) 分 += 40 * (找到(x, y, 1, 0, x, W) + 找到(x, y, 0, 1, y, H));
+    return 分;
+}
+
+TEST(掩码, 规则3与逐格定义一致) {
+    std::mt19937 随机(7);
+    for (int 轮 = 0; 轮 < 300; ++轮) {
+        const int32_t W = 1 + static_cast<int32_t>(随机() % 40), H = 1 + static_cast<int32_t>(随机() % 40);
+        qr::字节矩阵类 m;
+        m.置尺寸(W, H);
+        // Mostly light cells so that shapes with light runs beside them occur often; a few
+        // cells hold 255, which matches neither dark nor light.
+        for (int32_t y = 0; y < H; ++y)
+            for (int32_t x = 0; x < W; ++x) {
+                const uint32_t r = 随机() % 100;
+                m.置值(x, y, r < 55 ? 0 : r < 98 ? 1 : 255);
+            }
+        // Plant shapes, with light cells on one side, both sides or neither.
+        for (int 次 = 0; 次 < 3 && W >= 7; ++次) {
+            const int32_t y = static_cast<int32_t>(随机() % H), x0 = static_cast<int32_t>(随机() % (W - 6));
+            const char* 形 = "1011101";
+            for (int i = 0; i < 7; ++i) m.置值(x0 + i, y, 形[i] - '0');
+        }
+        ASSERT_EQ(辅助.计算惩罚规则3(m), 规则3参考(m)) << W << "x" << H << " round " << 轮;
+    }
 }
 
 }  // namespace
