@@ -1,5 +1,8 @@
 #include "qr/encode/matrix_builder.h"
 
+#include <algorithm>
+#include <array>
+#include <mutex>
 #include <type_traits>
 
 #include "qr/encode/mask.h"
@@ -60,7 +63,12 @@ void 矩阵应用类::构建矩阵(const 位向量类& 数据位, const 容错�
     插入基本图形(版本, 矩阵);
     插入类型信息(级别, 掩码, 矩阵);
     按需插入版本信息(版本, 矩阵);
-    插入数据信息位(数据位, 掩码, 矩阵);
+    // On a matrix of the version's own size the data cells are known in advance.
+    const int32_t 维 = 17 + 4 * 版本;
+    if (版本 >= 1 && 版本 <= 40 && 矩阵.取宽度() == 维 && 矩阵.取高度() == 维)
+        按序插入数据信息位(数据位, 掩码, 版本, 矩阵);
+    else
+        插入数据信息位(数据位, 掩码, 矩阵);
 }
 
 void 矩阵应用类::清空矩阵(字节矩阵类& 矩阵) const { 矩阵.填充(空); }
@@ -226,61 +234,109 @@ void 矩阵应用类::按需插入版本信息(int32_t 版本, 字节矩阵类& 
 
 namespace {
 
-// Walks the data cells in zig-zag order and writes the bits, masked by 条件(x, y). Returns
-// how many bits found a cell.
-template <typename 掩码条件>
-int32_t 放置数据位(const 位向量类& 数据位, 字节矩阵类& 矩阵, 掩码条件 条件) {
+// Calls 访问(x, y) for every empty cell in placement order: up the rightmost two-column
+// strip from the bottom, right cell before left, then down the next strip, and so on; the
+// vertical timing column is never part of a strip.
+template <typename 访问函数>
+void 遍历空格(const 字节矩阵类& 矩阵, 访问函数 访问) {
     const int32_t W = 矩阵.取宽度(), H = 矩阵.取高度();
-    const int32_t 总位数 = 数据位.取大小();
-    const auto& 存储 = 数据位.存储();  // read directly: every index below is under 总位数
-    int32_t n = 0, 方向 = -1, x = W - 1, y = H - 1;
+    int32_t 方向 = -1, x = W - 1, y = H - 1;
     while (x > 0) {
-        if (x == 6) x = 5;  // the vertical timing column is never part of a strip
+        if (x == 6) x = 5;
         while (y >= 0 && y < H) {
-            for (int32_t xx = x; xx >= x - 1; --xx) {
-                if (!矩阵应用类::是否为空(矩阵.取值(xx, y))) continue;
-                int32_t 位 = 0;  // cells left after the last data bit carry 0 before masking
-                if (n < 总位数) {
-                    位 = (存储[static_cast<size_t>(n >> 3)] >> (7 - (n & 7))) & 1;
-                    ++n;
-                }
-                if (条件(xx, y)) 位 ^= 1;
-                矩阵.置值(xx, y, 位);
-            }
+            for (int32_t xx = x; xx >= x - 1; --xx)
+                if (矩阵应用类::是否为空(矩阵.取值(xx, y))) 访问(xx, y);
             y += 方向;
         }
         方向 = -方向;
         y += 方向;
         x -= 2;
     }
-    return n;
+}
+
+// Calls 放置(条件) with the condition of 掩码 fixed at compile time for 0..7, so it is
+// decided once per build rather than once per cell; any other mask takes the general
+// condition, which reports it at the first cell.
+template <typename 放置函数>
+void 按掩码(const 掩码辅助类& 辅助, int32_t 掩码, 放置函数 放置) {
+    auto 固定 = [&](auto 常量) { 放置([&](int32_t x, int32_t y) { return 辅助.取数据掩码位(常量, x, y); }); };
+    switch (掩码) {
+        case 0: 固定(std::integral_constant<int32_t, 0>{}); break;
+        case 1: 固定(std::integral_constant<int32_t, 1>{}); break;
+        case 2: 固定(std::integral_constant<int32_t, 2>{}); break;
+        case 3: 固定(std::integral_constant<int32_t, 3>{}); break;
+        case 4: 固定(std::integral_constant<int32_t, 4>{}); break;
+        case 5: 固定(std::integral_constant<int32_t, 5>{}); break;
+        case 6: 固定(std::integral_constant<int32_t, 6>{}); break;
+        case 7: 固定(std::integral_constant<int32_t, 7>{}); break;
+        default: 放置([&](int32_t x, int32_t y) { return 辅助.取数据掩码位(掩码, x, y); });
+    }
+}
+
+// Bit i of the data, or 0 past its end: cells left after the last data bit carry 0 before
+// masking.
+struct 数据位读取 {
+    const std::vector<uint8_t>& 存储;
+    int32_t 总位数;
+    int32_t 取(int32_t i) const { return i < 总位数 ? (存储[static_cast<size_t>(i >> 3)] >> (7 - (i & 7))) & 1 : 0; }
+};
+
+// The data cells of a version in placement order. They depend on the version alone (the
+// level and the mask change what the type information holds, not where it is), so each
+// version's list is made once, by the same walk, and shared by every build.
+struct 格 {
+    uint8_t x, y;
+};
+const std::vector<格>& 数据格顺序(const 矩阵应用类& 构建器, int32_t 版本) {
+    static std::array<std::once_flag, 40> 已建;
+    static std::array<std::vector<格>, 40> 顺序;
+    const auto i = static_cast<size_t>(版本 - 1);
+    std::call_once(已建[i], [&] {
+        const int32_t 维 = 17 + 4 * 版本;
+        字节矩阵类 m;
+        m.置尺寸(维, 维);
+        容错级别类 任一级别;
+        任一级别.置级别信息(1, 1, "L");
+        构建器.清空矩阵(m);
+        构建器.插入基本图形(版本, m);
+        构建器.插入类型信息(任一级别, 0, m);
+        构建器.按需插入版本信息(版本, m);
+        遍历空格(m, [&](int32_t x, int32_t y) {
+            顺序[i].push_back({static_cast<uint8_t>(x), static_cast<uint8_t>(y)});
+        });
+    });
+    return 顺序[i];
 }
 
 }  // namespace
 
 void 矩阵应用类::插入数据信息位(const 位向量类& 数据位, int32_t 掩码, 字节矩阵类& 矩阵) const {
-    const 掩码辅助类 掩码辅助;
-    // One instance of the walk per mask, so the mask condition is decided once per build
-    // rather than once per cell; any other mask goes the general way and is reported there.
-    auto 固定掩码 = [&](auto 常量) {
-        return 放置数据位(数据位, 矩阵, [&](int32_t x, int32_t y) { return 掩码辅助.取数据掩码位(常量, x, y); });
-    };
-    int32_t n = 0;
-    switch (掩码) {
-        case 0: n = 固定掩码(std::integral_constant<int32_t, 0>{}); break;
-        case 1: n = 固定掩码(std::integral_constant<int32_t, 1>{}); break;
-        case 2: n = 固定掩码(std::integral_constant<int32_t, 2>{}); break;
-        case 3: n = 固定掩码(std::integral_constant<int32_t, 3>{}); break;
-        case 4: n = 固定掩码(std::integral_constant<int32_t, 4>{}); break;
-        case 5: n = 固定掩码(std::integral_constant<int32_t, 5>{}); break;
-        case 6: n = 固定掩码(std::integral_constant<int32_t, 6>{}); break;
-        case 7: n = 固定掩码(std::integral_constant<int32_t, 7>{}); break;
-        default:
-            n = 放置数据位(数据位, 矩阵, [&](int32_t x, int32_t y) { return 掩码辅助.取数据掩码位(掩码, x, y); });
-    }
-    const int32_t 总位数 = 数据位.取大小();
-    if (n != 总位数)
-        报告("插入数据信息位", "数据位未被全部填充，n：" + std::to_string(n) + "；位向量大小：" +
+    const 掩码辅助类 辅助;
+    const 数据位读取 读{数据位.存储(), 数据位.取大小()};
+    int32_t 格数 = 0;
+    按掩码(辅助, 掩码, [&](auto 条件) {
+        遍历空格(矩阵, [&](int32_t x, int32_t y) { 矩阵.置值(x, y, 读.取(格数++) ^ 条件(x, y)); });
+    });
+    报告未填满(std::min(格数, 读.总位数), 读.总位数);
+}
+
+void 矩阵应用类::按序插入数据信息位(const 位向量类& 数据位, int32_t 掩码, int32_t 版本, 字节矩阵类& 矩阵) const {
+    const 掩码辅助类 辅助;
+    const 数据位读取 读{数据位.存储(), 数据位.取大小()};
+    const auto& 顺序 = 数据格顺序(*this, 版本);
+    const auto 格数 = static_cast<int32_t>(顺序.size());
+    按掩码(辅助, 掩码, [&](auto 条件) {
+        for (int32_t i = 0; i < 格数; ++i) {
+            const 格 g = 顺序[static_cast<size_t>(i)];
+            矩阵.置值(g.x, g.y, 读.取(i) ^ 条件(g.x, g.y));
+        }
+    });
+    报告未填满(std::min(格数, 读.总位数), 读.总位数);
+}
+
+void 矩阵应用类::报告未填满(int32_t 已放位数, int32_t 总位数) const {
+    if (已放位数 != 总位数)
+        报告("插入数据信息位", "数据位未被全部填充，n：" + std::to_string(已放位数) + "；位向量大小：" +
                                    std::to_string(总位数));
 }
 

@@ -45,6 +45,9 @@ public:
 private:
     using 表 = std::vector<std::vector<int32_t>>;
     [[noreturn]] void 报告(const char* 方法, const std::string& 信息) const;
+    // 插入数据信息位 for a matrix of the version's own size, from the version's known cells.
+    void 按序插入数据信息位(const 位向量类& 数据位, int32_t 掩码, int32_t 版本, 字节矩阵类& 矩阵) const;
+    void 报告未填满(int32_t 已放位数, int32_t 总位数) const;
 
     struct 图形表集 {
         表 位置探测图;
