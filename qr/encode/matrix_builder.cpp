@@ -44,11 +44,9 @@ void 矩阵应用类::初始化图形表() {
         // The alignment centres come from the same fixed data as the version table, padded
         // with -1 to seven entries.
         t.方位调整坐标表.assign(40, std::vector<int32_t>(7, -1));
-        for (size_t v = 0; v < 40; ++v) {
-            const char* 文本 = 固定表::方位调整坐标[v];
-            if (!*文本) continue;
-            const auto 坐标 = 文本到整数数组(文本, ",").整数组;
-            for (size_t i = 0; i < 坐标.size() && i < 7; ++i) t.方位调整坐标表[v][i] = 坐标[i];
+        for (int32_t v = 1; v <= 40; ++v) {
+            const auto 坐标 = 固定表::方位调整坐标列表(v);
+            std::copy_n(坐标.begin(), std::min<size_t>(坐标.size(), 7), t.方位调整坐标表[static_cast<size_t>(v - 1)].begin());
         }
         t.类型信息坐标表 = {{8, 0}, {8, 1}, {8, 2}, {8, 3}, {8, 4}, {8, 5}, {8, 7}, {8, 8},
                            {7, 8}, {5, 8}, {4, 8}, {3, 8}, {2, 8}, {1, 8}, {0, 8}};

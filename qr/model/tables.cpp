@@ -122,6 +122,11 @@ const std::array<const char*, 40> 方位调整坐标 = {
     "6,32,58,84,110,136,162", "6,26,54,82,110,138,166", "6,30,58,86,114,142,170",
 };
 
+std::vector<int32_t> 方位调整坐标列表(int32_t 版本) {
+    const char* 文本 = 方位调整坐标[static_cast<size_t>(版本 - 1)];
+    return *文本 ? 文本到整数数组(文本, ",").整数组 : std::vector<int32_t>{};
+}
+
 // The BCH (18,6) version information of versions 7 to 40.
 const char* const 版本信息码 =
     "31892,34236,39577,42195,48118,51042,55367,58893,63784,68472,70749,76311,79154,84390,"

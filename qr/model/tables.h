@@ -96,6 +96,8 @@ namespace 固定表 {
 // groups as (block count, data codewords), one or two; "0,0" marks a missing second group.
 extern const std::array<const char*, 40> 容错特性;
 extern const std::array<const char*, 40> 方位调整坐标;  // "" for version 1
+// The alignment centres of version 1..40 as numbers; empty for version 1.
+std::vector<int32_t> 方位调整坐标列表(int32_t 版本);
 extern const char* const 版本信息码;                   // the 34 codes of versions 7..40
 }  // namespace 固定表
 
